@@ -74,7 +74,12 @@ TEST_F(DropclipRun, PublishesExactlyTheGivenPaths) {
     EXPECT_EQ(run.err, "");
     const DropRead read = ReadDrop();
     ExpectBlock(read, ExpectedBlock(test.paths));
-    EXPECT_EQ(read.files, NonEmpty(test.paths));
+    // Wine's DragQueryFileW takes the lone closing zero of an empty list for
+    // an empty name and reads on past the block, so its answer for an empty
+    // list means nothing; the bytes above prove that block.
+    if (!NonEmpty(test.paths).empty()) {
+      EXPECT_EQ(read.files, NonEmpty(test.paths));
+    }
     EXPECT_FALSE(HasFormat(CF_UNICODETEXT)) << "the earlier content was not replaced";
   }
 }
