@@ -9,10 +9,11 @@
 
 namespace {
 
-// One write of exactly the text's bytes, without the terminating zero.
+// One write of exactly the text's bytes, without the terminating zero. A
+// failed write has nowhere to be reported, so its result is not examined.
 template <std::size_t N>
 void Report(const char (&text)[N]) {
-  std::fwrite(text, 1, N - 1, stderr);
+  (void)std::fwrite(text, 1, N - 1, stderr);
 }
 
 }  // namespace

@@ -48,9 +48,12 @@ void WriteDropFilesBlock(unsigned char* destination, std::int32_t count,
     }
     // The code units and the terminator, low byte first.
     for (std::uint64_t unit = 0; unit <= length; ++unit) {
-      const auto value = static_cast<std::uint32_t>(paths[i][unit]);
+      // A code unit is 16 bits whatever the width and signedness of wchar_t;
+      // the conversion keeps exactly those bits.
+      // NOLINTNEXTLINE(bugprone-signed-char-misuse,cert-str34-c)
+      const auto value = static_cast<std::uint16_t>(paths[i][unit]);
       cursor[0] = static_cast<unsigned char>(value & 0xFFu);
-      cursor[1] = static_cast<unsigned char>((value >> 8) & 0xFFu);
+      cursor[1] = static_cast<unsigned char>(value >> 8);
       cursor += kCodeUnitSize;
     }
   }

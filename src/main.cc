@@ -15,7 +15,7 @@ int main() {
   LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
   if (arguments == nullptr) {
     static const char kMessage[] = "error: failed to parse command line arguments\n";
-    std::fwrite(kMessage, 1, sizeof kMessage - 1, stderr);
+    (void)std::fwrite(kMessage, 1, sizeof kMessage - 1, stderr);
     return 1;
   }
   // The first argument is the program's own path; every other is a path to
