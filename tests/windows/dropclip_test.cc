@@ -7,32 +7,11 @@
 #include <vector>
 
 #include "clipboard_reader.h"
+#include "drop_expectations.h"
 #include "test_bytes.h"
 #include "tool_process.h"
 
 namespace {
-
-// The block must hold exactly the expected bytes; the platform may round the
-// allocation up, and the bytes past the block are zero.
-void ExpectBlock(const DropRead& read, const std::vector<unsigned char>& expected) {
-  ASSERT_TRUE(read.present) << "no CF_HDROP on the clipboard";
-  ASSERT_GE(read.bytes.size(), expected.size());
-  EXPECT_EQ(std::vector<unsigned char>(read.bytes.begin(), read.bytes.begin() + expected.size()),
-            expected);
-  for (std::size_t i = expected.size(); i < read.bytes.size(); ++i) {
-    EXPECT_EQ(read.bytes[i], 0) << "at byte " << i;
-  }
-}
-
-std::vector<std::wstring> NonEmpty(const std::vector<std::wstring>& paths) {
-  std::vector<std::wstring> kept;
-  for (const std::wstring& path : paths) {
-    if (!path.empty()) {
-      kept.push_back(path);
-    }
-  }
-  return kept;
-}
 
 struct RunCase {
   const char* name;

@@ -34,14 +34,18 @@ std::wstring ToolPath() {
   return path.substr(0, path.find_last_of(L"\\/") + 1) + L"dropclip.exe";
 }
 
-bool StartTool(const std::wstring& arguments, RunningTool* running) {
+std::wstring ToolCommandLine(const std::wstring& arguments) {
+  return L"\"" + ToolPath() + L"\" " + arguments;
+}
+
+bool StartTool(const std::wstring& arguments, const wchar_t* directory, RunningTool* running) {
   HANDLE out_write = nullptr;
   HANDLE err_write = nullptr;
   if (!MakeOutputPipe(&running->out, &out_write) || !MakeOutputPipe(&running->err, &err_write)) {
     return false;
   }
   const std::wstring tool = ToolPath();
-  std::wstring command_line = L"\"" + tool + L"\" " + arguments;
+  const std::wstring command_line = ToolCommandLine(arguments);
   std::vector<wchar_t> writable(command_line.begin(), command_line.end());
   writable.push_back(L'\0');
 
@@ -52,7 +56,7 @@ bool StartTool(const std::wstring& arguments, RunningTool* running) {
   startup.hStdOutput = out_write;
   startup.hStdError = err_write;
   const BOOL started = CreateProcessW(tool.c_str(), writable.data(), nullptr, nullptr, TRUE,
-                                      CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                                      CREATE_NO_WINDOW, nullptr, directory, &startup,
                                       &running->process);
   // Only the child may hold the write ends, so the reads end when it does.
   CloseHandle(out_write);
@@ -76,9 +80,9 @@ ToolRun FinishTool(RunningTool* running) {
   return run;
 }
 
-ToolRun RunTool(const std::wstring& arguments) {
+ToolRun RunTool(const std::wstring& arguments, const wchar_t* directory) {
   RunningTool running;
-  if (!StartTool(arguments, &running)) {
+  if (!StartTool(arguments, directory, &running)) {
     if (running.out != nullptr) CloseHandle(running.out);
     if (running.err != nullptr) CloseHandle(running.err);
     return ToolRun();

@@ -17,9 +17,12 @@ struct ToolRun {
 // The full path of dropclip.exe, which the build puts beside the tests.
 std::wstring ToolPath();
 
-// Starts "<quoted tool path> <arguments>" exactly as given, from the
-// current directory, and waits for it.
-ToolRun RunTool(const std::wstring& arguments);
+// The exact command line that starts the tool with these arguments.
+std::wstring ToolCommandLine(const std::wstring& arguments);
+
+// Starts the tool with ToolCommandLine(arguments) from the given working
+// directory (null: ours), and waits for it.
+ToolRun RunTool(const std::wstring& arguments, const wchar_t* directory = nullptr);
 
 // Starts the process without waiting; the caller finishes it with
 // FinishTool. Returns false if it could not be started.
@@ -28,7 +31,7 @@ struct RunningTool {
   HANDLE out = nullptr;
   HANDLE err = nullptr;
 };
-bool StartTool(const std::wstring& arguments, RunningTool* running);
+bool StartTool(const std::wstring& arguments, const wchar_t* directory, RunningTool* running);
 ToolRun FinishTool(RunningTool* running);
 
 #endif
