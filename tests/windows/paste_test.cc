@@ -1,9 +1,10 @@
 // A Paste for real: real files are put on the clipboard by dropclip.exe, and
 // a consumer that does what a file manager does copies them elsewhere.
 #include <gtest/gtest.h>
+// The platform header first: the others build on it.
+#include <windows.h>
 #include <ole2.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include <algorithm>
 #include <string>
