@@ -19,6 +19,20 @@ bool OpenForReading(HWND window) {
 
 }  // namespace
 
+std::vector<std::wstring> DropFiles(HANDLE data) {
+  std::vector<std::wstring> files;
+  HDROP drop = static_cast<HDROP>(data);
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    const UINT length = DragQueryFileW(drop, i, nullptr, 0);
+    std::wstring file(length + 1, L'\0');
+    DragQueryFileW(drop, i, &file[0], length + 1);
+    file.resize(length);
+    files.push_back(file);
+  }
+  return files;
+}
+
 DropRead ReadDrop() {
   DropRead read;
   if (!OpenForReading(nullptr)) {
@@ -34,15 +48,7 @@ DropRead ReadDrop() {
                         static_cast<const unsigned char*>(bytes) + size);
       GlobalUnlock(data);
     }
-    HDROP drop = static_cast<HDROP>(data);
-    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < count; ++i) {
-      const UINT length = DragQueryFileW(drop, i, nullptr, 0);
-      std::wstring file(length + 1, L'\0');
-      DragQueryFileW(drop, i, &file[0], length + 1);
-      file.resize(length);
-      read.files.push_back(file);
-    }
+    read.files = DropFiles(data);
   }
   CloseClipboard();
   return read;

@@ -16,6 +16,9 @@ struct DropRead {
 
 DropRead ReadDrop();
 
+// The names in a file-drop list, as DragQueryFileW gives them.
+std::vector<std::wstring> DropFiles(HANDLE drop);
+
 // CF_UNICODETEXT, or an empty string when there is none.
 std::wstring ReadText();
 bool HasFormat(UINT format);

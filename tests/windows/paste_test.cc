@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "clipboard_reader.h"
 #include "tool_process.h"
 
 namespace {
@@ -114,15 +115,7 @@ Pasted Paste(const std::wstring& destination) {
   STGMEDIUM medium = {};
   if (SUCCEEDED(data->GetData(&format, &medium))) {
     pasted.got_data = true;
-    HDROP drop = static_cast<HDROP>(medium.hGlobal);
-    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < count; ++i) {
-      const UINT length = DragQueryFileW(drop, i, nullptr, 0);
-      std::wstring file(length + 1, L'\0');
-      DragQueryFileW(drop, i, &file[0], length + 1);
-      file.resize(length);
-      pasted.files.push_back(file);
-    }
+    pasted.files = DropFiles(medium.hGlobal);
     ReleaseStgMedium(&medium);
   }
   data->Release();
