@@ -7,6 +7,10 @@
 
 #include "drop_files_block.h"
 
+// The block's size is worked out in 64 bits; a narrower allocation size
+// would silently allocate less than the writer fills.
+static_assert(sizeof(SIZE_T) >= sizeof(std::uint64_t), "a 64-bit target is required");
+
 namespace {
 
 // One write of exactly the text's bytes, without the terminating zero. A
