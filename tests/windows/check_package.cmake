@@ -1,7 +1,20 @@
-# Makes the release zip with CPack and checks what it holds.
-#   cmake -DCPACK=... -DCONFIG=... -DWORK=... -DVERSION=... -P check_package.cmake
+# Installs into a fresh prefix and makes the release zip with CPack, and
+# checks what each holds.
+#   cmake -DBUILD=... -DCPACK=... -DCONFIG=... -DWORK=... -DVERSION=... -P check_package.cmake
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${WORK})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${WORK}/prefix
+                OUTPUT_QUIET RESULT_VARIABLE failed)
+if(failed OR NOT EXISTS ${WORK}/prefix/bin/dropclip.exe)
+  message(FATAL_ERROR "cmake --install did not put dropclip.exe in bin/ of the prefix")
+endif()
+file(GLOB_RECURSE installed RELATIVE ${WORK}/prefix ${WORK}/prefix/*)
+list(SORT installed)
+message(STATUS "installed: ${installed}")
+if(NOT installed STREQUAL "LICENSE;README.md;bin/dropclip.exe")
+  message(FATAL_ERROR "the install holds ${installed}")
+endif()
+
 execute_process(COMMAND ${CPACK} --config ${CONFIG} -B ${WORK} RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "cpack failed")
