@@ -25,6 +25,13 @@ bool MakeOutputPipe(HANDLE* read_end, HANDLE* write_end) {
   return SetHandleInformation(*read_end, HANDLE_FLAG_INHERIT, 0) != 0;
 }
 
+void CloseIfOpen(HANDLE* handle) {
+  if (*handle != nullptr) {
+    CloseHandle(*handle);
+    *handle = nullptr;
+  }
+}
+
 }  // namespace
 
 std::wstring ToolPath() {
@@ -41,9 +48,8 @@ std::wstring ToolCommandLine(const std::wstring& arguments) {
 bool StartTool(const std::wstring& arguments, const wchar_t* directory, RunningTool* running) {
   HANDLE out_write = nullptr;
   HANDLE err_write = nullptr;
-  if (!MakeOutputPipe(&running->out, &out_write) || !MakeOutputPipe(&running->err, &err_write)) {
-    return false;
-  }
+  const bool piped =
+      MakeOutputPipe(&running->out, &out_write) && MakeOutputPipe(&running->err, &err_write);
   const std::wstring tool = ToolPath();
   const std::wstring command_line = ToolCommandLine(arguments);
   std::vector<wchar_t> writable(command_line.begin(), command_line.end());
@@ -55,13 +61,17 @@ bool StartTool(const std::wstring& arguments, const wchar_t* directory, RunningT
   startup.hStdInput = nullptr;
   startup.hStdOutput = out_write;
   startup.hStdError = err_write;
-  const BOOL started = CreateProcessW(tool.c_str(), writable.data(), nullptr, nullptr, TRUE,
-                                      CREATE_NO_WINDOW, nullptr, directory, &startup,
-                                      &running->process);
+  const bool started =
+      piped && CreateProcessW(tool.c_str(), writable.data(), nullptr, nullptr, TRUE,
+                              CREATE_NO_WINDOW, nullptr, directory, &startup, &running->process);
   // Only the child may hold the write ends, so the reads end when it does.
-  CloseHandle(out_write);
-  CloseHandle(err_write);
-  return started != 0;
+  CloseIfOpen(&out_write);
+  CloseIfOpen(&err_write);
+  if (!started) {
+    CloseIfOpen(&running->out);
+    CloseIfOpen(&running->err);
+  }
+  return started;
 }
 
 ToolRun FinishTool(RunningTool* running) {
@@ -83,8 +93,6 @@ ToolRun FinishTool(RunningTool* running) {
 ToolRun RunTool(const std::wstring& arguments, const wchar_t* directory) {
   RunningTool running;
   if (!StartTool(arguments, directory, &running)) {
-    if (running.out != nullptr) CloseHandle(running.out);
-    if (running.err != nullptr) CloseHandle(running.err);
     return ToolRun();
   }
   return FinishTool(&running);
